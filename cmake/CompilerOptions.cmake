@@ -1,0 +1,15 @@
+# One interface target carries the warnings and sanitizer flags for every target.
+add_library(qinghe_options INTERFACE)
+target_compile_options(qinghe_options INTERFACE -Wall -Wextra -Wpedantic)
+
+if(QINGHE_SANITIZE STREQUAL "address")
+    set(_san -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+elseif(QINGHE_SANITIZE STREQUAL "thread")
+    set(_san -fsanitize=thread -fno-omit-frame-pointer)
+elseif(NOT QINGHE_SANITIZE STREQUAL "")
+    message(FATAL_ERROR "QINGHE_SANITIZE must be empty, 'address' or 'thread'")
+endif()
+if(_san)
+    target_compile_options(qinghe_options INTERFACE ${_san})
+    target_link_options(qinghe_options INTERFACE ${_san})
+endif()
