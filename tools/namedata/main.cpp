@@ -1,35 +1,61 @@
-// namedata-build: writes namedata.db with the nine tables of the name database.
+// namedata-build: builds namedata.db from public data sets installed from
+// Debian and npm and from the team's own files under data/.
+//
+// usage: namedata-build --data DATA_DIR --sources CHAR_SOURCES_TSV --out namedata.db
+//                       [--unicode DIR] [--opencc DIR] [--wubi FILE]
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <string>
 
-#include "db/db_object.h"
-#include "db/name_database_schema.h"
+#include "character_rows.h"
+#include "database_writer.h"
+#include "source_files.h"
+
+namespace {
+
+std::map<std::string, std::string> ParseOptions(int argc, char** argv) {
+    std::map<std::string, std::string> options = {
+        {"--unicode", "/usr/share/unicode"},
+        {"--opencc", "/usr/share/opencc"},
+        {"--wubi", "/usr/share/rime-data/wubi86.dict.yaml"},
+    };
+    for (int i = 1; i + 1 < argc; i += 2)
+        options[argv[i]] = argv[i + 1];
+    for (const char* required : {"--data", "--sources", "--out"})
+        if (options[required].empty())
+            throw namedata::BuildError(
+                std::string("missing option ") + required +
+                "\nusage: namedata-build --data DATA_DIR --sources CHAR_SOURCES_TSV "
+                "--out namedata.db [--unicode DIR] [--opencc DIR] [--wubi FILE]");
+    return options;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    std::filesystem::path out;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::string(argv[i]) == "--out") out = argv[i + 1];
-    if (out.empty()) {
-        std::cerr << "usage: namedata-build --data DATA_DIR --out namedata.db\n";
-        return 2;
-    }
-    std::filesystem::path temp = out;
-    temp += ".tmp";
-    std::filesystem::remove(temp);
-    qinghe::DbObject db(qinghe::TextBorder::kUtf8);
-    if (!db.Open(temp, true)) {
-        std::cerr << "namedata-build: cannot create " << temp << "\n";
+    try {
+        auto options = ParseOptions(argc, argv);
+        namedata::TeamData team = namedata::LoadTeamData(options["--data"]);
+        std::filesystem::path unicode = options["--unicode"];
+        namedata::Unihan unihan = namedata::Unihan::Load(unicode);
+        namedata::RadicalCharacters radicals =
+            namedata::RadicalCharacters::Load(unicode / "CJKRadicals.txt");
+        std::filesystem::path opencc = options["--opencc"];
+        namedata::OpenccConverter to_traditional(opencc / "s2t.json");
+        namedata::OpenccConverter to_simplified(opencc / "t2s.json");
+        namedata::WubiTable wubi = namedata::WubiTable::Load(options["--wubi"]);
+        namedata::CharSources npm = namedata::CharSources::Load(options["--sources"]);
+
+        auto rows = namedata::BuildCharacterRows(
+            {unihan, radicals, to_traditional, to_simplified, wubi, npm, team});
+        namedata::WriteNameDatabase(options["--out"], rows, team);
+        std::cout << "namedata-build: " << rows.size() << " characters, " << team.eighty_one.size()
+                  << " numbers, " << team.three_talents.size() << " three-talents keys"
+                  << std::endl;
+        return 0;
+    } catch (const std::exception& error) {
+        std::cerr << "namedata-build: " << error.what() << std::endl;
         return 1;
     }
-    for (const auto& table : qinghe::NameDatabaseTables(qinghe::TextBorder::kUtf8)) {
-        std::string error;
-        if (!db.CreateTable(table.name, table.fields, &error)) {
-            std::cerr << "namedata-build: " << error << "\n";
-            return 1;
-        }
-    }
-    db.Close();
-    std::filesystem::rename(temp, out);
-    return 0;
 }
