@@ -1,10 +1,13 @@
 #include "support/fixture_database.h"
 
 #include <algorithm>
+#include <set>
 #include <stdexcept>
 
 #include "db/name_database_loader.h"
 #include "db/name_database_schema.h"
+#include "text/gbk.h"
+#include "text/split_characters.h"
 
 namespace qinghe::test {
 namespace {
@@ -55,6 +58,23 @@ FixtureDatabase& FixtureDatabase::AddChar(FixtureChar c) {
     return *this;
 }
 
+FixtureDatabase& FixtureDatabase::AddChars(
+    const std::string& utf8_list,
+    const std::function<FixtureChar(const std::string& hanzi, int index)>& make) {
+    std::set<std::string> present;
+    for (const FixtureChar& c : chars_)
+        present.insert(c.hanzi);
+    int index = 0;
+    for (const std::string& gbk : SplitCharacters(Utf8ToGbk(utf8_list))) {
+        std::string hanzi = GbkToUtf8(gbk);
+        if (!present.insert(hanzi).second) continue;
+        FixtureChar c = make(hanzi, index++);
+        c.hanzi = hanzi;
+        chars_.push_back(std::move(c));
+    }
+    return *this;
+}
+
 FixtureDatabase& FixtureDatabase::ClearChars() {
     chars_.clear();
     return *this;
@@ -90,6 +110,8 @@ void FixtureDatabase::Write(const std::filesystem::path& file, const std::string
     std::filesystem::remove(file);
     DbObject db(TextBorder::kUtf8);
     if (!db.Open(file, true)) throw std::runtime_error("cannot create fixture " + file.string());
+    db.Execute(
+        "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF");  // a scratch file: speed over safety
     std::vector<TableSchema> tables = NameDatabaseTables(TextBorder::kUtf8);
     for (TableSchema& table : tables) {
         if (table.name == skip_table) continue;

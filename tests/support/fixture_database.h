@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -27,6 +28,15 @@ struct FixtureChar {
     std::string radical;
     std::string basic_meaning;
     std::string detailed_meaning;
+
+    static FixtureChar Of(std::string hanzi, int simplified, int kangxi, std::string element) {
+        FixtureChar c;
+        c.hanzi = std::move(hanzi);
+        c.simplified_strokes = simplified;
+        c.kangxi_strokes = kangxi;
+        c.element = std::move(element);
+        return c;
+    }
 };
 
 class FixtureDatabase {
@@ -38,6 +48,11 @@ class FixtureDatabase {
     static std::vector<FixtureChar> DefaultChars();
 
     FixtureDatabase& AddChar(FixtureChar c);
+    // Adds every character of a UTF-8 list that the fixture does not hold
+    // yet; `make` gives the row of the i-th added character.
+    FixtureDatabase& AddChars(
+        const std::string& utf8_list,
+        const std::function<FixtureChar(const std::string& hanzi, int index)>& make);
     FixtureDatabase& ClearChars();
     FixtureDatabase& SetNumberLuck(int id, const std::string& luck);
     FixtureDatabase& RemoveNumber(int id);

@@ -80,6 +80,8 @@ void WriteNameDatabase(const std::filesystem::path& out,
     {
         qinghe::DbObject db(qinghe::TextBorder::kUtf8);
         if (!db.Open(temp, true)) throw BuildError("cannot create " + temp.string());
+        // The file is renamed into place only when complete, so it needs no journal.
+        db.Execute("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF");
         const auto tables = qinghe::NameDatabaseTables(qinghe::TextBorder::kUtf8);
         std::string error;
         for (const auto& table : tables)
