@@ -36,6 +36,15 @@ void WorkerThread::Stop() {
     }
 }
 
+void WorkerThread::Wait() {
+    std::thread finishing;
+    {
+        std::lock_guard lock(mutex_);
+        finishing = std::move(thread_);
+    }
+    if (finishing.joinable()) finishing.join();
+}
+
 void WorkerThread::Suspend() {
     std::lock_guard lock(mutex_);
     if (control_) control_->Suspend();

@@ -29,6 +29,8 @@ class WorkerThread {
     void Stop();
     void Suspend();
     void Resume();
+    // Waits until the current run has ended by itself.
+    void Wait();
 
     // The control of the current (or last) run, null before the first.
     std::shared_ptr<RunControl> current() const;

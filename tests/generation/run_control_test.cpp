@@ -22,6 +22,18 @@ class HighScoreRun : public EngineRun {
     HighScoreRun() : EngineRun(test::PoolFixture()) {
         host.inputs.mode = GenerationMode::kHighScore;
     }
+
+    // Ready once the run has filled row `row`.
+    std::future<void> ReachRow(int row) {
+        host.on_fill = [this, row](int filled) {
+            if (filled == row && !signalled_.exchange(true)) reached_.set_value();
+        };
+        return reached_.get_future();
+    }
+
+  private:
+    std::promise<void> reached_;
+    std::atomic<bool> signalled_{false};
 };
 
 WorkerThread::Routine Engine(EngineRun& run) {
@@ -31,36 +43,27 @@ WorkerThread::Routine Engine(EngineRun& run) {
 
 TEST(RunControlTest, PausedRunAddsNothingUntilItContinues) {
     HighScoreRun run;
-    std::promise<void> reached;
-    std::atomic<bool> signalled{false};
-    run.host.on_fill = [&](int row) {
-        if (row == 100 && !signalled.exchange(true)) reached.set_value();
-    };
+    std::future<void> reached = run.ReachRow(100);
     WorkerThread worker;
     worker.Start(Engine(run));
-    reached.get_future().wait();
+    reached.wait();
     worker.Suspend();
     int paused_at = run.host.filled_count();
     std::this_thread::sleep_for(50ms);
     EXPECT_EQ(run.host.filled_count(), paused_at);
     EXPECT_TRUE(worker.current()->suspended());
     worker.Resume();
-    worker.current();  // the run goes on to its end
-    while (run.host.enabled(Control::kToolbarModeSelect) != true)
-        std::this_thread::sleep_for(5ms);
+    worker.Wait();  // the run goes on to its end
+    EXPECT_EQ(run.host.enabled(Control::kToolbarModeSelect), true);
     EXPECT_EQ(run.host.filled_rows(ResultList::kHighScore).size(), 10000u);
 }
 
 TEST(RunControlTest, StoppedRunAddsNothingAfterTheStop) {
     HighScoreRun run;
-    std::promise<void> reached;
-    std::atomic<bool> signalled{false};
-    run.host.on_fill = [&](int row) {
-        if (row == 100 && !signalled.exchange(true)) reached.set_value();
-    };
+    std::future<void> reached = run.ReachRow(100);
     WorkerThread worker;
     worker.Start(Engine(run));
-    reached.get_future().wait();
+    reached.wait();
     worker.Stop();  // returns once the run has left
     int stopped_at = run.host.filled_count();
     std::this_thread::sleep_for(20ms);
@@ -74,14 +77,10 @@ TEST(RunControlTest, StoppedRunAddsNothingAfterTheStop) {
 
 TEST(RunControlTest, StopEndsASuspendedRun) {
     HighScoreRun run;
-    std::promise<void> reached;
-    std::atomic<bool> signalled{false};
-    run.host.on_fill = [&](int row) {
-        if (row == 10 && !signalled.exchange(true)) reached.set_value();
-    };
+    std::future<void> reached = run.ReachRow(10);
     WorkerThread worker;
     worker.Start(Engine(run));
-    reached.get_future().wait();
+    reached.wait();
     worker.Suspend();
     int paused_at = run.host.filled_count();
     worker.Stop();
@@ -110,14 +109,10 @@ TEST(RunControlTest, StopDuringABlockingMessageAddsNoRows) {
 
 TEST(RunControlTest, StartingANewRunEndsTheOneBefore) {
     HighScoreRun first, second;
-    std::promise<void> reached;
-    std::atomic<bool> signalled{false};
-    first.host.on_fill = [&](int row) {
-        if (row == 10 && !signalled.exchange(true)) reached.set_value();
-    };
+    std::future<void> reached = first.ReachRow(10);
     WorkerThread worker;
     auto first_control = worker.Start(Engine(first));
-    reached.get_future().wait();
+    reached.wait();
     auto second_control = worker.Start(Engine(second));
     EXPECT_TRUE(first_control->stop_requested());
     EXPECT_NE(first_control->id(), second_control->id());
