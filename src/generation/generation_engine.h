@@ -6,10 +6,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "db/db_object.h"
@@ -79,7 +79,11 @@ class GenerationEngine {
     const std::string& SexPool() const;
 
     bool ShowMessage(const std::string& text, const std::string& title, MessageIcon icon);
-    bool Change(const std::function<void()>& change) { return control_.Guarded(change); }
+    // A change to the window, made only while the run is running.
+    template <typename Apply>
+    bool Change(Apply&& change) {
+        return control_.Guarded(std::forward<Apply>(change));
+    }
     void CloseWaitingBox();
     void EndRun();
 

@@ -15,7 +15,7 @@ void CharTable::Clear() {
 }
 
 int CharTable::FirstIndexOf(std::string_view character) const {
-    auto it = first_index_.find(std::string(character));
+    auto it = first_index_.find(character);
     return it == first_index_.end() ? -1 : it->second;
 }
 

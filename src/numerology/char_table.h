@@ -3,6 +3,7 @@
 // records. Look-ups return the first record with the character.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -28,8 +29,16 @@ class CharTable {
     int FirstIndexOf(std::string_view character) const;
 
   private:
+    // Lets the index be searched with a string_view, without a copy.
+    struct TextHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+
     std::vector<CharInfo> records_;
-    std::unordered_map<std::string, int> first_index_;
+    std::unordered_map<std::string, int, TextHash, std::equal_to<>> first_index_;
 };
 
 // The first record of the table holding `character`, or nullptr.
